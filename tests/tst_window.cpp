@@ -1,0 +1,298 @@
+// The real window, offscreen: start-up, choices, keys, tooltips and the drawn pin marks.
+
+#include "boardpoints.h"
+#include "orvexwindow.h"
+
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
+
+#include <memory>
+
+using namespace orvex;
+using namespace boardpoints;
+
+namespace {
+
+// Settings rows of the jumper chart for the entries the tests choose.
+const QString kSetting3 = QStringLiteral("OCC CCO OCC OO CC OOCCCCOOCC OO CCO CCCCOO");
+const QString kSetting29 = QStringLiteral("OCC CCO OCC OO OO OOCCCCOOOO OO CCO OOCCCC");
+const QString kSetting7 = QStringLiteral("OCC OCC OCC OO OO OOCCCCOOCC OO CCO CCCCOO");
+const QString kSetting13 = QStringLiteral("OCC CCO OCC CC OO OOCCOOOOOO OO CCO OOCCCC");
+const QString kSetting1 = QStringLiteral("OCC CCO OCC OO OO OOCCCCOOCC OO CCO CCCCOO");
+
+struct Shown {
+    std::unique_ptr<OrvexWindow> window = std::make_unique<OrvexWindow>();
+    Shown()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QComboBox* list() const { return window->findChild<QComboBox*>(QStringLiteral("cbocpu")); }
+    QPushButton* button(const char* name) const
+    {
+        return window->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QWidget* board() const { return window->findChild<QWidget*>(QStringLiteral("board")); }
+    QImage picture() const { return window->grab().toImage(); }
+};
+
+QRgb colourAt(const QImage& image, QPointF p)
+{
+    return image.pixel(p.toPoint()) | 0xFF000000;
+}
+
+// Every driven mark shows `row`; returns an empty string or the first mismatch.
+QString checkDriven(const QImage& image, const QString& row)
+{
+    for (int i = 0; i < int(kDriven.size()); ++i) {
+        const QRgb want = pinColour(row, i);
+        const QRgb got = colourAt(image, centre(kDriven[std::size_t(i)]));
+        if (want != got)
+            return QStringLiteral("%1: got #%2, want #%3")
+                .arg(QLatin1String(kDriven[std::size_t(i)]))
+                .arg(got & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                .arg(want & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+    }
+    return {};
+}
+
+QString checkFixed(const QImage& image)
+{
+    for (const FixedMark& f : kFixed)
+        if (colourAt(image, centre(f.name)) != f.colour)
+            return QLatin1String(f.name);
+    return {};
+}
+
+// Rests the pointer on `pos` (design pixels) and returns the tooltip text shown, if any.
+QString tooltipAt(QWidget* board, QPointF pos)
+{
+    QToolTip::hideText();
+    QHelpEvent help(QEvent::ToolTip, pos.toPoint(), board->mapToGlobal(pos.toPoint()));
+    QCoreApplication::sendEvent(board, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUp();
+    void listHoldsTheCatalogue();
+    void choiceRecoloursMarks_data();
+    void choiceRecoloursMarks();
+    void keyboardChoice();
+    void fixedMarksNeverChange();
+    void frontMarkCoversNeighbour();
+    void focusOrder();
+    void exitKeys_data();
+    void exitKeys();
+    void enterOnlyOnFocusedButton();
+    void tooltips_data();
+    void tooltips();
+    void overflowingTagWritesNothing();
+};
+
+void TestWindow::startUp()
+{
+    Shown s;
+    QCOMPARE(s.window->windowTitle(), QStringLiteral("ORVEX"));
+    QCOMPARE(s.window->size(), QSize(530, 459));
+    QCOMPARE(s.window->minimumSize(), s.window->maximumSize()); // not resizable
+    QVERIFY(!(s.window->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(s.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(s.list()->currentIndex(), 4);
+    QCOMPARE(s.list()->currentText(), QStringLiteral(" INTEL PENTIUM 133 MHz (3.3v)"));
+    QCOMPARE(s.window->showJumpersRuns(), 1);
+    QCOMPARE(s.window->lastShowResult(), ShowResult::Shown);
+    QCOMPARE(QApplication::focusWidget(), s.list());
+    const QImage image = s.picture();
+    QCOMPARE(checkDriven(image, kSetting3), QString());
+    QCOMPARE(checkFixed(image), QString());
+    // Controls in their places (twips / 15).
+    QCOMPARE(s.list()->geometry().topLeft(), QPoint(70, 8));
+    QCOMPARE(s.button("cmdprint")->geometry(), QRect(416, 4, 49, 33));
+    QCOMPARE(s.button("cmdexit")->geometry(), QRect(472, 4, 49, 33));
+    QCOMPARE(s.button("cmdprint")->text(), QStringLiteral("&Print"));
+    QCOMPARE(s.button("cmdexit")->text(), QStringLiteral("E&xit"));
+    QVERIFY(s.button("cmdprint")->font().bold());
+    QCOMPARE(s.list()->palette().color(QPalette::Text), QColor(0x80, 0x80, 0x00)); // olive
+    QVERIFY(!s.list()->isEditable());
+}
+
+void TestWindow::listHoldsTheCatalogue()
+{
+    Shown s;
+    QComboBox* list = s.list();
+    QCOMPARE(list->count(), 31);
+    // A few entries with their irregular spacing and tags, straight from the list.
+    QCOMPARE(list->itemText(0), QStringLiteral(" INTEL PENTIUM 75 MHz (3.3v)"));
+    QCOMPARE(list->itemData(0).toInt(), 702);
+    QCOMPARE(list->itemText(11), QStringLiteral(" CYRIX 6x86  120+  100 MHz 3.52V "));
+    QCOMPARE(list->itemText(14), QStringLiteral(" CYRIX 6x86  166+  133 MHz   3.52V "));
+    QCOMPARE(list->itemText(30), QStringLiteral(" AMD K6 MMX PR233   233MHz ( 3.2v)"));
+    QCOMPARE(list->itemData(30).toInt(), 2902);
+    QCOMPARE(list->itemData(23).toInt(), 1802);
+    QCOMPARE(list->itemData(25).toInt(), 1802);
+}
+
+void TestWindow::choiceRecoloursMarks_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("row");
+    QTest::newRow("entry 30, AMD K6 PR233 -> setting 29") << 30 << kSetting29;
+    QTest::newRow("entry 0, Pentium 75 -> setting 7") << 0 << kSetting7;
+    QTest::newRow("entry 9, MMX 200 -> setting 13") << 9 << kSetting13;
+    QTest::newRow("entry 2, Pentium 100 -> setting 1") << 2 << kSetting1;
+}
+
+void TestWindow::choiceRecoloursMarks()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, row);
+    Shown s;
+    s.list()->setCurrentIndex(entry);
+    QCOMPARE(s.window->showJumpersRuns(), 2);
+    const QImage image = s.picture();
+    QCOMPARE(checkDriven(image, row), QString());
+    QCOMPARE(checkFixed(image), QString());
+}
+
+void TestWindow::keyboardChoice()
+{
+    Shown s;
+    s.list()->setFocus();
+    QTest::keyClick(s.list(), Qt::Key_End);
+    QCOMPARE(s.list()->currentIndex(), 30);
+    QCOMPARE(checkDriven(s.picture(), kSetting29), QString());
+    QTest::keyClick(s.list(), Qt::Key_Home);
+    QCOMPARE(s.list()->currentIndex(), 0);
+    QCOMPARE(checkDriven(s.picture(), kSetting7), QString());
+    QTest::keyClick(s.list(), Qt::Key_Down);
+    QTest::keyClick(s.list(), Qt::Key_Down);
+    QCOMPARE(s.list()->currentIndex(), 2);
+    QCOMPARE(checkDriven(s.picture(), kSetting1), QString());
+    QCOMPARE(s.window->showJumpersRuns(), 5);
+}
+
+void TestWindow::fixedMarksNeverChange()
+{
+    Shown s;
+    for (int entry = 0; entry < 31; ++entry) {
+        s.list()->setCurrentIndex(entry);
+        QCOMPARE(checkFixed(s.picture()), QString());
+    }
+}
+
+void TestWindow::frontMarkCoversNeighbour()
+{
+    // Setting 7: JP7 2-3, so pin 2 is grey and white pin 1 stands in front of it: the row
+    // where pin 1's box starts (3720) shows pin 1's outline, not pin 2's grey.
+    Shown s;
+    s.list()->setCurrentIndex(0);
+    const QImage image = s.picture();
+    const QPointF p2 = centre("v2jp7");
+    QCOMPARE(colourAt(image, p2), QRgb(0xFF808080));
+    const int pin1Top = 3720 / 15;
+    QCOMPARE(colourAt(image, QPointF(p2.x(), pin1Top + 1)), QRgb(0xFFFFFFFF));
+    QCOMPARE(qGray(colourAt(image, QPointF(p2.x(), pin1Top))) < 0x60, true); // pin 1's outline
+}
+
+void TestWindow::focusOrder()
+{
+    Shown s;
+    QCOMPARE(QApplication::focusWidget(), s.list());
+    QTest::keyClick(s.window.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), s.button("cmdprint"));
+    QTest::keyClick(s.window.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), s.button("cmdexit"));
+    QTest::keyClick(s.window.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), s.list());
+}
+
+void TestWindow::exitKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Alt+X") << int(Qt::Key_X) << int(Qt::AltModifier);
+}
+
+void TestWindow::exitKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    Shown s;
+    QSignalSpy exits(s.button("cmdexit"), &QPushButton::clicked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_COMPARE(exits.count(), 1); // an access key animates the press first
+    QVERIFY(!s.window->isVisible());
+}
+
+void TestWindow::enterOnlyOnFocusedButton()
+{
+    Shown s;
+    QSignalSpy exits(s.button("cmdexit"), &QPushButton::clicked);
+    QSignalSpy prints(s.button("cmdprint"), &QPushButton::clicked);
+    // Enter in the list presses nothing and leaves the choice alone.
+    QTest::keyClick(s.list(), Qt::Key_Return);
+    QTest::keyClick(s.list(), Qt::Key_Enter);
+    QCOMPARE(exits.count() + prints.count(), 0);
+    QCOMPARE(s.list()->currentIndex(), 4);
+    QVERIFY(s.window->isVisible());
+    // Enter on the focused Exit button presses it.
+    s.button("cmdexit")->setFocus();
+    QTest::keyClick(s.button("cmdexit"), Qt::Key_Return);
+    QCOMPARE(exits.count(), 1);
+    QCOMPARE(prints.count(), 0);
+}
+
+void TestWindow::tooltips_data()
+{
+    QTest::addColumn<QPointF>("pos");
+    QTest::addColumn<QString>("text");
+    // Just inside the top-left corner of each caption's box: (Left + 30, Top + 30) twips.
+    const auto at = [](int left, int top) { return QPointF((left + 30) / 15.0, (top + 30) / 15.0); };
+    QTest::newRow("JP4") << at(500, 3450)
+                         << "To clear CMOS , move the jumper to 2-3, power on for about 7 Sec. "
+                            "then off, put the jumper back to 1-2.";
+    QTest::newRow("JP10") << at(6660, 1250) << "Use for Cyrix CPU only.";
+    QTest::newRow("pin mark v2jp7") << centre("v2jp7") << QString();
+    QTest::newRow("pin mark h1jp4") << centre("h1jp4") << QString();
+    QTest::newRow("caption JP5") << at(4200, 3480) << QString();
+    QTest::newRow("caption JP 9") << at(4410, 4620) << QString();
+    QTest::newRow("legend box") << at(150, 5930) << QString();
+    QTest::newRow("CPU Type") << at(90, 210) << QString();
+}
+
+void TestWindow::tooltips()
+{
+    QFETCH(QPointF, pos);
+    QFETCH(QString, text);
+    Shown s;
+    QCOMPARE(tooltipAt(s.board(), pos), text);
+}
+
+void TestWindow::overflowingTagWritesNothing()
+{
+    // A tag that does not fit in 16 bits is reported and leaves every mark alone.
+    Shown s;
+    const QImage before = s.board()->grab().toImage();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("16 bits")));
+    s.list()->addItem(QStringLiteral(" test entry"), 40002);
+    s.list()->setCurrentIndex(31);
+    QCOMPARE(s.window->lastShowResult(), ShowResult::TagOverflow);
+    QVERIFY(s.window->isVisible());
+    QCOMPARE(checkDriven(s.picture(), kSetting3), QString());
+    QCOMPARE(s.board()->grab().toImage(), before);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

@@ -1,0 +1,189 @@
+#include "board.h"
+
+#include "fonts.h"
+#include "units.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPalette>
+
+#include <cmath>
+
+namespace orvex {
+
+int twipsToPixel(int twips)
+{
+    return int(std::lround(twips / kTwipsPerPixel));
+}
+
+namespace {
+
+QRectF shapeBox(const Element& e)
+{
+    const int left = twipsToPixel(e.left);
+    const int top = twipsToPixel(e.top);
+    return QRectF(left, top, twipsToPixel(e.left + e.width) - left,
+                  twipsToPixel(e.top + e.height) - top);
+}
+
+// Corner radius of the legend box, in design pixels.
+constexpr double kRoundedCorner = 8.0;
+
+QPen outlinePen(const QColor& colour)
+{
+    // One design pixel wide, so it thickens with the painter's scale like everything else.
+    QPen pen(colour, 1.0);
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setCapStyle(Qt::SquareCap);
+    return pen;
+}
+
+// The outline lies inside the box, as a one-pixel border does on the board's shapes.
+QRectF inner(const QRectF& box)
+{
+    return box.adjusted(0.5, 0.5, -0.5, -0.5);
+}
+
+} // namespace
+
+Board::Board()
+    : m_background(QStringLiteral(":/background.png"))
+    , m_socket(QStringLiteral(":/socket.png"))
+{
+    for (std::size_t i = 0; i < kElementCount; ++i) {
+        const Element& e = kElements[i];
+        m_fills[i] = e.fill.bgr;
+        switch (e.kind) {
+        case ElementKind::Line:
+            m_bounds[i] = QRectF(QPointF(twipsToPixel(e.x1), twipsToPixel(e.y1)),
+                                 QPointF(twipsToPixel(e.x2), twipsToPixel(e.y2)))
+                              .normalized()
+                              .adjusted(0, 0, 1, 1);
+            break;
+        case ElementKind::Label: {
+            // Auto-size: the box takes what the caption needs in its font, keeping left and top.
+            const QFontMetricsF metrics(boardFont(e.font));
+            const QString caption = QString::fromLatin1(e.caption.data(), qsizetype(e.caption.size()));
+            m_bounds[i] = QRectF(twipsToPixel(e.left), twipsToPixel(e.top),
+                                 std::ceil(metrics.horizontalAdvance(caption)),
+                                 std::ceil(metrics.height()));
+            break;
+        }
+        default:
+            m_bounds[i] = shapeBox(e);
+            break;
+        }
+    }
+}
+
+std::optional<std::size_t> Board::find(std::string_view name) const
+{
+    for (std::size_t i = 0; i < kElementCount; ++i)
+        if (kElements[i].name == name)
+            return i;
+    return std::nullopt;
+}
+
+std::optional<QRectF> Board::setFill(std::string_view name, std::uint32_t bgr)
+{
+    const std::optional<std::size_t> index = find(name);
+    if (!index)
+        return std::nullopt;
+    const ElementKind kind = kElements[*index].kind;
+    if (kind != ElementKind::Square && kind != ElementKind::Rectangle)
+        return std::nullopt;
+    m_fills[*index] = bgr;
+    return m_bounds[*index];
+}
+
+std::optional<std::size_t> Board::pointerTarget(QPointF pos) const
+{
+    for (std::size_t i = 0; i < kElementCount; ++i) {
+        const ElementKind kind = kElements[i].kind;
+        if (kind != ElementKind::Label && kind != ElementKind::Picture)
+            continue;
+        if (m_bounds[i].contains(pos))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::string_view Board::tooltipAt(QPointF pos, QRectF* box) const
+{
+    const std::optional<std::size_t> target = pointerTarget(pos);
+    if (!target || kElements[*target].tooltip.empty())
+        return {};
+    if (box)
+        *box = m_bounds[*target];
+    return kElements[*target].tooltip;
+}
+
+void Board::paint(QPainter& painter, const QPalette& palette) const
+{
+    painter.save();
+    // The window's white shows only where the background picture does not reach.
+    painter.fillRect(QRectF(0, 0, kAreaWidth, kAreaHeight), Qt::white);
+    painter.drawPixmap(QRectF(0, 0, m_background.width(), m_background.height()), m_background,
+                       QRectF(m_background.rect()));
+    for (std::size_t i = kElementCount; i-- > 0;)
+        paintElement(painter, palette, i);
+    painter.restore();
+}
+
+void Board::paintElement(QPainter& painter, const QPalette& palette, std::size_t index) const
+{
+    const Element& e = kElements[index];
+    const QRectF box = m_bounds[index];
+    const QColor outline = resolve(e.outline, palette);
+    switch (e.kind) {
+    case ElementKind::Square:
+    case ElementKind::Rectangle:
+    case ElementKind::RoundedRectangle: {
+        const bool rounded = e.kind == ElementKind::RoundedRectangle;
+        painter.setRenderHint(QPainter::Antialiasing, rounded);
+        painter.setPen(outline.isValid() ? outlinePen(outline) : QPen(Qt::NoPen));
+        if (e.fill.role == ColourRole::None)
+            painter.setBrush(Qt::NoBrush);
+        else if (e.fill.role == ColourRole::Fixed)
+            painter.setBrush(fromBgr(m_fills[index]));
+        else
+            painter.setBrush(resolve(e.fill, palette));
+        if (rounded)
+            painter.drawRoundedRect(inner(box), kRoundedCorner, kRoundedCorner);
+        else
+            painter.drawRect(inner(box));
+        break;
+    }
+    case ElementKind::Line:
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(outlinePen(outline));
+        painter.drawLine(QPointF(twipsToPixel(e.x1) + 0.5, twipsToPixel(e.y1) + 0.5),
+                         QPointF(twipsToPixel(e.x2) + 0.5, twipsToPixel(e.y2) + 0.5));
+        break;
+    case ElementKind::Label: {
+        if (e.fill.role != ColourRole::None)
+            painter.fillRect(box, resolve(e.fill, palette));
+        painter.setFont(boardFont(e.font));
+        painter.setPen(resolve(e.text, palette));
+        const Qt::Alignment align =
+            (e.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+        painter.drawText(box, int(align | Qt::TextSingleLine | Qt::TextDontClip),
+                         QString::fromLatin1(e.caption.data(), qsizetype(e.caption.size())));
+        break;
+    }
+    case ElementKind::Picture:
+        if (e.picture == PictureId::Socket) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawPixmap(box, m_socket, QRectF(m_socket.rect()));
+        }
+        if (outline.isValid()) {
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setPen(outlinePen(outline));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(inner(box));
+        }
+        break;
+    }
+}
+
+} // namespace orvex
