@@ -21,3 +21,8 @@ build: configure
 
 clean:
 	rm -rf $(BUILD)
+
+# Start-up time and memory against a bare Qt window (not part of the tests).
+.PHONY: bench
+bench: build
+	bench/run.sh $(BUILD)

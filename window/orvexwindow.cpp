@@ -211,7 +211,7 @@ void OrvexWindow::cmdprint_Click()
 
 void OrvexWindow::reportPrintFailure(const QString& reason)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("ORVEX"),
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("ORVEX - Print"),
                                 reason + QLatin1Char('\n') + tr("Nothing was printed."),
                                 QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("printFailure"));

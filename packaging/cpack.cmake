@@ -1,0 +1,1 @@
+# Package settings for cpack.
