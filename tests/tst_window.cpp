@@ -3,7 +3,15 @@
 #include "boardpoints.h"
 #include "orvexwindow.h"
 
+#include "jumpers.h"
+
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QComboBox>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QHelpEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -98,6 +106,12 @@ private slots:
     void tooltips_data();
     void tooltips();
     void overflowingTagWritesNothing();
+    void accessibleJumpers_data();
+    void accessibleJumpers();
+    void accessibleCaptionsAndControls();
+    void accessibilityUpdateOnChoice();
+    void darkPalette();
+    void stress();
 };
 
 void TestWindow::startUp()
@@ -292,6 +306,175 @@ void TestWindow::overflowingTagWritesNothing()
     QVERIFY(s.window->isVisible());
     QCOMPARE(checkDriven(s.picture(), kSetting3), QString());
     QCOMPARE(s.board()->grab().toImage(), before);
+}
+
+namespace {
+
+QAccessibleInterface* accessibleChild(QWidget* board, const QString& name)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(board);
+    if (!iface)
+        return nullptr;
+    for (int i = 0; i < iface->childCount(); ++i)
+        if (QAccessibleInterface* c = iface->child(i); c && c->text(QAccessible::Name) == name)
+            return c;
+    return nullptr;
+}
+
+} // namespace
+
+void TestWindow::accessibleJumpers_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("jumper");
+    QTest::addColumn<QString>("state");
+    // Entry 4 shows setting 3, entry 30 setting 29.
+    QTest::newRow("entry 4: JP6") << 4 << "JP6" << "pins 2-3 closed";
+    QTest::newRow("entry 4: JP7") << 4 << "JP7" << "pins 1-2 closed";
+    QTest::newRow("entry 4: JP1") << 4 << "JP1" << "pins 1 to 4 closed";
+    QTest::newRow("entry 4: JP9") << 4 << "JP9" << "rows B, C and E closed";
+    QTest::newRow("entry 4: JP3") << 4 << "JP3" << "pins 1-2 closed";
+    QTest::newRow("entry 4: JP2") << 4 << "JP2" << "open";
+    QTest::newRow("entry 4: JP4, fixed") << 4 << "JP4" << "pins 1-2 closed";
+    QTest::newRow("entry 4: JP11, fixed") << 4 << "JP11" << "open";
+    QTest::newRow("entry 30: JP1") << 30 << "JP1" << "pins 3 to 6 closed";
+    QTest::newRow("entry 30: JP9") << 30 << "JP9" << "rows B and C closed";
+    QTest::newRow("entry 30: JP3") << 30 << "JP3" << "open";
+    QTest::newRow("entry 15: JP5") << 15 << "JP5" << "pins 2-3 closed";
+    QTest::newRow("entry 11: JP10") << 11 << "JP10" << "pins 1-2 closed";
+}
+
+void TestWindow::accessibleJumpers()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, jumper);
+    QFETCH(QString, state);
+    Shown s;
+    s.list()->setCurrentIndex(entry);
+    QAccessibleInterface* child = accessibleChild(s.board(), jumper);
+    QVERIFY(child);
+    QCOMPARE(child->text(QAccessible::Description), state);
+    QVERIFY(s.board()->rect().contains(s.board()->mapFromGlobal(child->rect().center())));
+}
+
+void TestWindow::accessibleCaptionsAndControls()
+{
+    Shown s;
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(s.board());
+    QVERIFY(board);
+    QCOMPARE(board->childCount(), 11 + 12); // jumpers JP1 to JP11, red help captions
+    QAccessibleInterface* simm4 = accessibleChild(s.board(), QStringLiteral("SIMM4"));
+    QVERIFY(simm4);
+    QCOMPARE(simm4->text(QAccessible::Description),
+             QStringLiteral("Not recommand to use DIMM /SIMM together as it will shorten the "
+                            "life cycle of  3.3V DIMM. "));
+    QCOMPARE(simm4->parent(), board);
+    QCOMPARE(board->indexOfChild(simm4) >= 0, true);
+    QCOMPARE(accessibleChild(s.board(), QStringLiteral("JP10"))->role(), QAccessible::Graphic);
+    // On Linux a combo box's accessible name is its current text; its purpose is its description.
+    QCOMPARE(QAccessible::queryAccessibleInterface(s.list())->text(QAccessible::Name),
+             s.list()->currentText());
+    QVERIFY(QAccessible::queryAccessibleInterface(s.list())
+                ->text(QAccessible::Description)
+                .contains(QStringLiteral("processor")));
+    QCOMPARE(QAccessible::queryAccessibleInterface(s.button("cmdprint"))->text(QAccessible::Name),
+             QStringLiteral("Print"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(s.button("cmdexit"))->text(QAccessible::Name),
+             QStringLiteral("Exit"));
+}
+
+namespace {
+QList<QAccessible::Event> g_events;
+QList<int> g_eventChildren;
+void recordEvent(QAccessibleEvent* event)
+{
+    g_events << event->type();
+    g_eventChildren << event->child();
+}
+} // namespace
+
+void TestWindow::accessibilityUpdateOnChoice()
+{
+    Shown s;
+    // As if a screen reader were listening.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(recordEvent);
+    g_events.clear();
+    g_eventChildren.clear();
+    s.list()->setCurrentIndex(30);
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    QVERIFY(g_events.count(QAccessible::DescriptionChanged) >= 11);
+    // Every jumper child is announced.
+    for (int child = 0; child < 11; ++child)
+        QVERIFY(g_eventChildren.contains(child));
+}
+
+void TestWindow::darkPalette()
+{
+    Shown s;
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x30));
+    dark.setColor(QPalette::ButtonText, QColor(0xF0, 0xF0, 0xF0));
+    dark.setColor(QPalette::HighlightedText, QColor(0xFF, 0xEE, 0xDD));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents(); // the scheme reaches the widgets through posted events
+    const QImage image = s.board()->grab().toImage();
+    QApplication::setPalette(light);
+    const auto pixel = [&](int xTwips, int yTwips) {
+        return image.pixel(QPoint(xTwips / 15, yTwips / 15)) | 0xFF000000;
+    };
+    QCOMPARE(pixel(6045, 4850), QColor(0x2A, 0x2A, 0x30).rgb()); // "JP3/2/11" box: title-bar text
+    QCOMPARE(pixel(120, 800), QColor(0xFF, 0xEE, 0xDD).rgb());   // "DIMM1" box: highlighted text
+    QCOMPARE(pixel(1500, 630), QColor(0xE0, 0xE0, 0xE0).rgb());  // board outline: window text
+    QCOMPARE(pixel(495, 2760), qRgb(255, 255, 255));             // "SMC" box stays white
+    QCOMPARE(colourAt(image, centre("h1jp4")), QRgb(0xFF808080)); // pin marks keep their fills
+    QCOMPARE(checkDriven(image, kSetting3), QString());
+}
+
+void TestWindow::stress()
+{
+    // Thousands of choices by code and by key, then the marks are exactly the last one's and
+    // nothing else of the board has moved.
+    Shown s;
+    const auto masked = [](QImage image) {
+        QPainter p(&image);
+        for (const char* name : kDriven) {
+            const Mark& m = *mark(QString::fromLatin1(name));
+            p.fillRect(QRectF(QPointF(m.left, m.top) / 15.0,
+                              QPointF(m.left + m.size, m.top + m.size) / 15.0)
+                           .adjusted(-1, -1, 1, 1),
+                       Qt::magenta);
+        }
+        return image;
+    };
+    const QImage start = masked(s.board()->grab().toImage());
+    QRandomGenerator random(1997);
+    const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home,
+                            Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+    s.list()->setFocus();
+    for (int i = 0; i < 4000; ++i) {
+        if (random.bounded(2) == 0)
+            s.list()->setCurrentIndex(random.bounded(31));
+        else
+            QTest::keyClick(s.list(), keys[random.bounded(6)]);
+        if (i % 500 == 0)
+            QCoreApplication::processEvents();
+    }
+    QCOMPARE(s.list()->count(), 31);
+    const int last = s.list()->currentIndex();
+    QVERIFY(last >= 0 && last < 31);
+    const PinStates states = *GetPinStates(s.list()->itemData(last).toInt() / 100);
+    QString row;
+    for (PinState p : states)
+        row += p == PinState::Closed ? QLatin1Char('C') : QLatin1Char('O');
+    const QImage image = s.board()->grab().toImage();
+    QCOMPARE(checkDriven(image, row), QString());
+    QCOMPARE(checkFixed(image), QString());
+    QVERIFY(masked(image) == start);
 }
 
 QTEST_MAIN(TestWindow)

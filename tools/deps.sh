@@ -6,7 +6,7 @@ packages=(
     xvfb xauth x11-utils x11-apps xdotool imagemagick
     cups printer-driver-cups-pdf poppler-utils
     fonts-texgyre fonts-liberation2 fonts-dejavu-core
-    libx11-dev desktop-file-utils appstream dpkg-dev file
+    qt6-base-private-dev libx11-dev desktop-file-utils appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -14,6 +14,8 @@ class BoardView : public QWidget
 public:
     BoardView(const Board& board, QWidget* parent);
 
+    const Board& board() const { return m_board; }
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "orvexwindow.h"
 
+#include "boardaccessible.h"
 #include "boardview.h"
 #include "catalogue.h"
 #include "fonts.h"
@@ -42,7 +43,7 @@ QPushButton* makeButton(const QString& text, const ControlPlace& p, QWidget* par
     auto* button = new QPushButton(text, parent);
     place(button, p);
     button->setFont(boardFont(FontId::WindowBold));
-    QPalette pal = button->palette();
+    QPalette pal;
     pal.setColor(QPalette::Button, fromBgr(kWhite));
     button->setPalette(pal);
     // Enter presses a button only while it has the focus: there is no default button.
@@ -62,10 +63,8 @@ OrvexWindow::OrvexWindow(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     setFixedSize(kAreaWidth, kAreaHeight);
     setFont(boardFont(FontId::Window));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, fromBgr(kWhite));
-    setPalette(pal);
 
+    BoardAccessible::install();
     m_view = new BoardView(m_board, this);
     m_view->setObjectName(QStringLiteral("board"));
     m_view->setGeometry(0, 0, kAreaWidth, kAreaHeight);
@@ -76,8 +75,11 @@ OrvexWindow::OrvexWindow(QWidget* parent)
     m_cbocpu->setEditable(false);
     m_cbocpu->setInsertPolicy(QComboBox::NoInsert);
     m_cbocpu->setMaxVisibleItems(16);
+    m_cbocpu->setAccessibleName(tr("Processor"));
+    m_cbocpu->setAccessibleDescription(tr("The processor to fit; the board shows its jumpers."));
     place(m_cbocpu, kCbocpu);
-    QPalette listPal = m_cbocpu->palette();
+    // Fresh palettes set only the designed colours; every other role follows the scheme.
+    QPalette listPal;
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         listPal.setColor(role, fromBgr(kListText));
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
@@ -86,8 +88,12 @@ OrvexWindow::OrvexWindow(QWidget* parent)
 
     m_cmdprint = makeButton(QStringLiteral("&Print"), kCmdprint, this);
     m_cmdprint->setObjectName(QStringLiteral("cmdprint"));
+    m_cmdprint->setAccessibleName(tr("Print"));
+    m_cmdprint->setAccessibleDescription(tr("Print the board on the default printer"));
     m_cmdexit = makeButton(QStringLiteral("E&xit"), kCmdexit, this);
     m_cmdexit->setObjectName(QStringLiteral("cmdexit"));
+    m_cmdexit->setAccessibleName(tr("Exit"));
+    m_cmdexit->setAccessibleDescription(tr("End the program"));
 
     setTabOrder(m_cbocpu, m_cmdprint);
     setTabOrder(m_cmdprint, m_cmdexit);
@@ -150,6 +156,8 @@ void OrvexWindow::cbocpu_Click()
 {
     ++m_showJumpersRuns;
     m_lastShow = orvex::cbocpu_Click(*this);
+    if (m_lastShow == ShowResult::Shown)
+        BoardAccessible::jumpersChanged(m_view);
     if (m_lastShow == ShowResult::TagOverflow)
         qWarning("orvex: the selected processor's tag does not fit in 16 bits; pins unchanged");
 }
