@@ -7,8 +7,20 @@ JOBS ?= $(shell nproc)
 run: build
 	$(BUILD)/orvex
 
-test: build
+test: build sanitize
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The unit and window tests again, built with AddressSanitizer and UBSan.
+SANITIZE_BUILD ?= $(BUILD)-sanitize
+SANITIZE_TESTS = tst_settings tst_window tst_board tst_print tst_hidpi
+.PHONY: sanitize
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVEX_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target $(SANITIZE_TESTS)
+	cd $(SANITIZE_BUILD) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS) -R '^tst_'
 
 deps:
 	tools/deps.sh
