@@ -112,6 +112,7 @@ private slots:
     void accessibilityUpdateOnChoice();
     void darkPalette();
     void stress();
+    void oneRepaintPerChoice();
 };
 
 void TestWindow::startUp()
@@ -475,6 +476,44 @@ void TestWindow::stress()
     QCOMPARE(checkDriven(image, row), QString());
     QCOMPARE(checkFixed(image), QString());
     QVERIFY(masked(image) == start);
+}
+
+namespace {
+struct PaintCounter : QObject {
+    QList<QRegion> paints;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            paints << static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+} // namespace
+
+void TestWindow::oneRepaintPerChoice()
+{
+    // A choice rewrites 34 marks but the board repaints them in one go, and only them. (The
+    // list repaints its new text too; the board shows through its corners, so the board also
+    // paints the list's box, on its own.)
+    Shown s;
+    PaintCounter counter;
+    s.board()->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+    counter.paints.clear();
+    s.list()->setCurrentIndex(30);
+    QTRY_VERIFY(!counter.paints.isEmpty());
+    QTest::qWait(50);
+    const QRegion listBox(s.list()->geometry());
+    int jumperPaints = 0;
+    for (const QRegion& region : std::as_const(counter.paints)) {
+        if ((region - listBox).isEmpty())
+            continue;
+        ++jumperPaints;
+        QVERIFY(region.contains(centre("v1jp1").toPoint()));
+        QVERIFY(region.contains(centre("v1jp10").toPoint()));
+        QVERIFY(!region.contains(QPoint(3000 / 15, 2100 / 15))); // the memory area is not redrawn
+    }
+    QCOMPARE(jumperPaints, 1);
 }
 
 QTEST_MAIN(TestWindow)

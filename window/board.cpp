@@ -118,15 +118,20 @@ std::string_view Board::tooltipAt(QPointF pos, QRectF* box) const
     return kElements[*target].tooltip;
 }
 
-void Board::paint(QPainter& painter, const QPalette& palette) const
+void Board::paint(QPainter& painter, const QPalette& palette, const QRegion& exposed) const
 {
     painter.save();
     // The window's white shows only where the background picture does not reach.
-    painter.fillRect(QRectF(0, 0, kAreaWidth, kAreaHeight), Qt::white);
-    painter.drawPixmap(QRectF(0, 0, m_background.width(), m_background.height()), m_background,
-                       QRectF(m_background.rect()));
-    for (std::size_t i = kElementCount; i-- > 0;)
-        paintElement(painter, palette, i);
+    for (const QRect& rect : exposed) {
+        painter.fillRect(rect, Qt::white);
+        const QRect picture = rect & m_background.rect();
+        painter.drawPixmap(picture, m_background, picture);
+    }
+    for (std::size_t i = kElementCount; i-- > 0;) {
+        // A margin for glyphs that overhang their box and for the width of outlines.
+        if (exposed.intersects(m_bounds[i].adjusted(-2, -2, 2, 2).toAlignedRect()))
+            paintElement(painter, palette, i);
+    }
     painter.restore();
 }
 

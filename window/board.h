@@ -6,6 +6,7 @@
 
 #include <QPixmap>
 #include <QRectF>
+#include <QRegion>
 
 #include <array>
 #include <cstdint>
@@ -22,9 +23,11 @@ class Board
 public:
     Board();
 
-    /// Paints the whole drawing, background picture first, into a painter whose unit is one
-    /// pixel of the 96-dpi design (530 × 459 for the drawing area).
-    void paint(QPainter& painter, const QPalette& palette) const;
+    /// Paints the drawing, background picture first, into a painter whose unit is one pixel
+    /// of the 96-dpi design (530 × 459 for the drawing area). Only elements that reach into
+    /// `exposed` are drawn; by default all of them.
+    void paint(QPainter& painter, const QPalette& palette,
+               const QRegion& exposed = QRegion(0, 0, 530, 459)) const;
 
     /// Box of an element in design pixels; labels have their auto-sized box.
     QRectF bounds(std::size_t index) const { return m_bounds[index]; }

@@ -4,6 +4,7 @@
 
 #include <QHelpEvent>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QToolTip>
 
 namespace orvex {
@@ -35,11 +36,11 @@ bool BoardView::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void BoardView::paintEvent(QPaintEvent*)
+void BoardView::paintEvent(QPaintEvent* event)
 {
     // Widget pixels are design pixels; a high-DPI screen scales the painter, not the table.
     QPainter painter(this);
-    m_board.paint(painter, palette());
+    m_board.paint(painter, palette(), event->region());
 }
 
 } // namespace orvex
