@@ -1,11 +1,13 @@
 // The whole board as drawn: fills, pictures, stacking, tooltips, palette roles.
 
 #include "boardpoints.h"
+#include "fonts.h"
 #include "orvexwindow.h"
 
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QResource>
 #include <QTest>
 #include <QToolTip>
 
@@ -100,6 +102,8 @@ private slots:
     void noTooltip();
     void paletteRoles();
     void drawingUnchangedByChoices();
+    void fonts_data();
+    void fonts();
 };
 
 void TestBoard::filledRectangles_data()
@@ -354,6 +358,47 @@ void TestBoard::drawingUnchangedByChoices()
     for (int entry = 0; entry < 31; ++entry) {
         f.list()->setCurrentIndex(entry);
         QVERIFY2(masked(f.image()) == start, qPrintable(QStringLiteral("entry %1").arg(entry)));
+    }
+}
+
+void TestBoard::fonts_data()
+{
+    // The board's own family where the machine has it, else the built-in look-alike.
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("families");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    const QStringList bookman{QStringLiteral("Bookman Old Style"), QStringLiteral("TeX Gyre Bonum")};
+    const QStringList sans{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")};
+    const QStringList serif{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
+    QTest::newRow("window font, 8.25 pt") << int(FontId::Window) << bookman << 11 << false;
+    QTest::newRow("window font bold") << int(FontId::WindowBold) << bookman << 11 << true;
+    QTest::newRow("title line, 9 pt") << int(FontId::Title) << bookman << 12 << false;
+    QTest::newRow("MS Sans Serif 8.25 pt") << int(FontId::SansSerif) << sans << 11 << false;
+    QTest::newRow("Times New Roman 8.25 pt") << int(FontId::TimesRoman) << serif << 11 << false;
+    QTest::newRow("MS Serif 6 pt") << int(FontId::SmallSerif) << serif << 8 << false;
+}
+
+void TestBoard::fonts()
+{
+    QFETCH(int, id);
+    QFETCH(QStringList, families);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+    const QFont font = boardFont(FontId(id));
+    const QFontInfo info(font);
+    QVERIFY2(std::any_of(families.begin(), families.end(),
+                         [&](const QString& f) { return info.family().startsWith(f); }),
+             qPrintable(info.family()));
+    QCOMPARE(info.pixelSize(), pixels);
+    QCOMPARE(info.bold(), bold);
+    // The look-alikes are built in, stored uncompressed so they are used in place.
+    for (const char* file : {":/fonts/texgyrebonum-regular.otf", ":/fonts/texgyrebonum-bold.otf",
+                             ":/fonts/LiberationSans-Regular.ttf",
+                             ":/fonts/LiberationSerif-Regular.ttf"}) {
+        const QResource resource(QString::fromLatin1(file));
+        QVERIFY2(resource.isValid() && resource.size() > 50000, file);
+        QCOMPARE(resource.compressionAlgorithm(), QResource::NoCompression);
     }
 }
 

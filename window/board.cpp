@@ -1,9 +1,9 @@
 #include "board.h"
 
 #include "fonts.h"
+#include "pictures.h"
 #include "units.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
 
@@ -47,8 +47,6 @@ QRectF inner(const QRectF& box)
 } // namespace
 
 Board::Board()
-    : m_background(QStringLiteral(":/background.png"))
-    , m_socket(QStringLiteral(":/socket.png"))
 {
     for (std::size_t i = 0; i < kElementCount; ++i) {
         const Element& e = kElements[i];
@@ -61,12 +59,15 @@ Board::Board()
                               .adjusted(0, 0, 1, 1);
             break;
         case ElementKind::Label: {
-            // Auto-size: the box takes what the caption needs in its font, keeping left and top.
-            const QFontMetricsF metrics(boardFont(e.font));
-            const QString caption = QString::fromLatin1(e.caption.data(), qsizetype(e.caption.size()));
+            // Auto-size: the box takes what the caption needs in its font, keeping left and
+            // top. The caption is laid out here once and drawn from that layout ever after.
+            QStaticText& caption = m_captions[i];
+            caption.setText(QString::fromLatin1(e.caption.data(), qsizetype(e.caption.size())));
+            caption.setTextFormat(Qt::PlainText);
+            caption.prepare(QTransform(), boardFont(e.font));
             m_bounds[i] = QRectF(twipsToPixel(e.left), twipsToPixel(e.top),
-                                 std::ceil(metrics.horizontalAdvance(caption)),
-                                 std::ceil(metrics.height()));
+                                 std::ceil(caption.size().width()),
+                                 std::ceil(caption.size().height()));
             break;
         }
         default:
@@ -122,10 +123,11 @@ void Board::paint(QPainter& painter, const QPalette& palette, const QRegion& exp
 {
     painter.save();
     // The window's white shows only where the background picture does not reach.
+    const QImage& background = boardPictures().background;
     for (const QRect& rect : exposed) {
         painter.fillRect(rect, Qt::white);
-        const QRect picture = rect & m_background.rect();
-        painter.drawPixmap(picture, m_background, picture);
+        const QRect picture = rect & background.rect();
+        painter.drawImage(picture, background, picture);
     }
     for (std::size_t i = kElementCount; i-- > 0;) {
         // A margin for glyphs that overhang their box and for the width of outlines.
@@ -170,16 +172,15 @@ void Board::paintElement(QPainter& painter, const QPalette& palette, std::size_t
             painter.fillRect(box, resolve(e.fill, palette));
         painter.setFont(boardFont(e.font));
         painter.setPen(resolve(e.text, palette));
-        const Qt::Alignment align =
-            (e.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
-        painter.drawText(box, int(align | Qt::TextSingleLine | Qt::TextDontClip),
-                         QString::fromLatin1(e.caption.data(), qsizetype(e.caption.size())));
+        // The box is the caption's own size, so left and centred captions start at its left.
+        painter.drawStaticText(box.topLeft(), m_captions[index]);
         break;
     }
     case ElementKind::Picture:
         if (e.picture == PictureId::Socket) {
+            const QImage& socket = boardPictures().socket;
             painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            painter.drawPixmap(box, m_socket, QRectF(m_socket.rect()));
+            painter.drawImage(box, socket, QRectF(socket.rect()));
         }
         if (outline.isValid()) {
             painter.setRenderHint(QPainter::Antialiasing, false);

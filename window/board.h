@@ -4,9 +4,9 @@
 
 #include "elements.h"
 
-#include <QPixmap>
 #include <QRectF>
 #include <QRegion>
+#include <QStaticText>
 
 #include <array>
 #include <cstdint>
@@ -53,8 +53,7 @@ private:
 
     std::array<QRectF, kElementCount> m_bounds;
     std::array<std::uint32_t, kElementCount> m_fills{};
-    QPixmap m_background;
-    QPixmap m_socket;
+    std::array<QStaticText, kElementCount> m_captions; ///< laid out once, for labels only
 };
 
 /// Integer design pixel of a twips coordinate: the one place twips become pixels.

@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QString>
 #include <QStringList>
 
@@ -31,14 +32,24 @@ QString familyName(FamilyId id)
     if (!name.isEmpty())
         return name;
     const Family& f = kFamilies[id];
-    if (QFontDatabase::hasFamily(QString::fromLatin1(f.wanted))) {
+    // An exact look-up in the family list; hasFamily() would also ask fontconfig for aliases,
+    // which costs a few milliseconds at start-up and could hand back a different design.
+    static const QStringList installed = QFontDatabase::families();
+    if (installed.contains(QString::fromLatin1(f.wanted), Qt::CaseInsensitive)) {
         name = QString::fromLatin1(f.wanted);
         return name;
     }
     for (const char* file : {f.regularFile, f.boldFile}) {
         if (!file)
             continue;
-        const int handle = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        // The font database keeps the bytes; hand it the resource's own, uncompressed, data
+        // rather than a copy of the file.
+        const QResource resource(QString::fromLatin1(file));
+        const int handle =
+            resource.compressionAlgorithm() == QResource::NoCompression
+                ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                      reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size())))
+                : QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         const QStringList families = QFontDatabase::applicationFontFamilies(handle);
         if (name.isEmpty() && !families.isEmpty())
             name = families.constFirst();
