@@ -103,6 +103,7 @@ private slots:
     void exitKeys_data();
     void exitKeys();
     void enterOnlyOnFocusedButton();
+    void escapeClosesOpenListOnly();
     void tooltips_data();
     void tooltips();
     void overflowingTagWritesNothing();
@@ -267,6 +268,24 @@ void TestWindow::enterOnlyOnFocusedButton()
     QTest::keyClick(s.button("cmdexit"), Qt::Key_Return);
     QCOMPARE(exits.count(), 1);
     QCOMPARE(prints.count(), 0);
+}
+
+void TestWindow::escapeClosesOpenListOnly()
+{
+    Shown s;
+    QSignalSpy exits(s.button("cmdexit"), &QPushButton::clicked);
+    s.list()->showPopup();
+    QWidget* popup = QApplication::activePopupWidget();
+    QVERIFY(popup);
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTest::qWait(150); // long enough for an animated press to land
+    QCOMPARE(exits.count(), 0);
+    QVERIFY(s.window->isVisible());
+    QCOMPARE(s.list()->currentIndex(), 4);
+    // The next Esc, with the list closed, ends the program.
+    QTest::keyClick(s.list(), Qt::Key_Escape);
+    QCOMPARE(exits.count(), 1);
 }
 
 void TestWindow::tooltips_data()

@@ -5,8 +5,9 @@
 
 int main(int argc, char* argv[])
 {
-    orvex::preloadPictures();
     QApplication app(argc, argv);
+    // After the application exists: the image readers consult its library paths.
+    orvex::preloadPictures();
     QApplication::setApplicationName(QStringLiteral("orvex"));
     orvex::OrvexWindow window;
     window.show();

@@ -14,7 +14,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
+#include <QKeyEvent>
 
 namespace orvex {
 namespace {
@@ -100,14 +100,22 @@ OrvexWindow::OrvexWindow(QWidget* parent)
 
     connect(m_cmdprint, &QPushButton::clicked, this, &OrvexWindow::cmdprint_Click);
     connect(m_cmdexit, &QPushButton::clicked, this, &OrvexWindow::cmdexit_Click);
-    // Exit is the cancel button: Esc presses it from anywhere in the window.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, m_cmdexit, &QPushButton::click);
 
     Form_Load();
 }
 
 OrvexWindow::~OrvexWindow() = default;
+
+void OrvexWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Exit is the cancel button: an Esc that nothing else took presses it. An open processor
+    // list takes its own Esc to close, so that Esc does not end the program.
+    if (event->matches(QKeySequence::Cancel)) {
+        m_cmdexit->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 void OrvexWindow::Form_Load()
 {

@@ -47,6 +47,9 @@ public:
     void cmdprint_Click();
     void cmdexit_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Form_Load();
     void reportPrintFailure(const QString& reason);

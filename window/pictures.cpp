@@ -1,7 +1,5 @@
 #include "pictures.h"
 
-#include <QThread>
-
 #include <future>
 #include <mutex>
 
@@ -23,8 +21,6 @@ std::shared_future<BoardPictures> g_pictures;
 
 void preloadPictures()
 {
-    // Qt takes the first thread that touches it for the main thread: make it this one.
-    QThread::currentThread();
     const std::lock_guard lock(g_mutex);
     if (!g_pictures.valid())
         g_pictures = std::async(std::launch::async, decode).share();

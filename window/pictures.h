@@ -11,8 +11,8 @@ struct BoardPictures {
     QImage socket;     ///< 299 × 288, stretched into the socket's frame
 };
 
-/// Starts decoding the pictures on a worker thread. Call it first thing in main(): the
-/// decoding then overlaps the start of the application and the building of the window.
+/// Starts decoding the pictures on a worker thread. Call it in main() right after the
+/// application object is made: the decoding then overlaps the building of the window.
 void preloadPictures();
 
 /// The decoded pictures: waits for the worker if it is still busy, and decodes them here if
