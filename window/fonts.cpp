@@ -12,33 +12,30 @@ namespace {
 
 struct Family {
     const char* wanted;      // the family the board was drawn with
-    const char* regularFile; // look-alike built into the program
+    const char* lookAlike;   // the free family that stands in for it
+    const char* regularFile; // the look-alike, built into the program
     const char* boldFile;    // nullptr: the board never uses it bold
 };
 
 enum FamilyId { Bookman, SansSerif, Serif };
 
 constexpr std::array<Family, 3> kFamilies = {{
-    {"Bookman Old Style", ":/fonts/texgyrebonum-regular.otf", ":/fonts/texgyrebonum-bold.otf"},
-    {"MS Sans Serif", ":/fonts/LiberationSans-Regular.ttf", nullptr},
-    {"Times New Roman", ":/fonts/LiberationSerif-Regular.ttf", nullptr},
+    {"Bookman Old Style", "TeX Gyre Bonum", ":/fonts/texgyrebonum-regular.otf",
+     ":/fonts/texgyrebonum-bold.otf"},
+    {"MS Sans Serif", "Liberation Sans", ":/fonts/LiberationSans-Regular.ttf", nullptr},
+    {"Times New Roman", "Liberation Serif", ":/fonts/LiberationSerif-Regular.ttf", nullptr},
 }};
 
-// Loaded on first use only: start-up pays just for the faces it paints.
-QString familyName(FamilyId id)
+QString resolveFamily(const Family& f, const QStringList& installed)
 {
-    static std::array<QString, kFamilies.size()> resolved;
-    QString& name = resolved[id];
-    if (!name.isEmpty())
-        return name;
-    const Family& f = kFamilies[id];
     // An exact look-up in the family list; hasFamily() would also ask fontconfig for aliases,
     // which costs a few milliseconds at start-up and could hand back a different design.
-    static const QStringList installed = QFontDatabase::families();
-    if (installed.contains(QString::fromLatin1(f.wanted), Qt::CaseInsensitive)) {
-        name = QString::fromLatin1(f.wanted);
-        return name;
-    }
+    if (installed.contains(QString::fromLatin1(f.wanted), Qt::CaseInsensitive))
+        return QString::fromLatin1(f.wanted);
+    // The same look-alike installed on the machine draws the same: no need to load ours.
+    if (installed.contains(QString::fromLatin1(f.lookAlike), Qt::CaseInsensitive))
+        return QString::fromLatin1(f.lookAlike);
+    QString name;
     for (const char* file : {f.regularFile, f.boldFile}) {
         if (!file)
             continue;
@@ -54,9 +51,21 @@ QString familyName(FamilyId id)
         if (name.isEmpty() && !families.isEmpty())
             name = families.constFirst();
     }
-    if (name.isEmpty())
-        name = QString::fromLatin1(f.wanted); // let the font matcher pick its nearest
-    return name;
+    return name.isEmpty() ? QString::fromLatin1(f.wanted) : name; // else the nearest match
+}
+
+// All families at once, on first use: every added application font empties Qt's font cache,
+// so registering one family after another family's faces were loaded would load them twice.
+QString familyName(FamilyId id)
+{
+    static const std::array<QString, kFamilies.size()> resolved = [] {
+        const QStringList installed = QFontDatabase::families();
+        std::array<QString, kFamilies.size()> names;
+        for (std::size_t i = 0; i < kFamilies.size(); ++i)
+            names[i] = resolveFamily(kFamilies[i], installed);
+        return names;
+    }();
+    return resolved[id];
 }
 
 // Points of the 96-dpi design to pixels: 8.25 pt is 11 px, 9 pt is 12 px, 6 pt is 8 px.
@@ -69,7 +78,9 @@ QFont makeFont(FamilyId family, double points, bool bold)
     font.setBold(bold);
     // Unhinted outlines keep text the same width at every scale, on screen and on paper.
     font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(QFont::PreferAntialias);
+    // Plain Latin captions need no OpenType shaping: skipping it (and with it kerning and
+    // ligatures, which the board's captions never had) saves most of the text layout cost.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::PreferNoShaping));
     return font;
 }
 
