@@ -1,8 +1,7 @@
 // The whole board as drawn: fills, pictures, stacking, tooltips, palette roles.
 
-#include "boardpoints.h"
 #include "fonts.h"
-#include "orvexwindow.h"
+#include "shownwindow.h"
 
 #include <QComboBox>
 #include <QHelpEvent>
@@ -34,17 +33,7 @@ QRgb chart(std::uint32_t bgr)
     return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
-struct Fixture {
-    std::unique_ptr<OrvexWindow> window = std::make_unique<OrvexWindow>();
-    Fixture()
-    {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    QWidget* board() const { return window->findChild<QWidget*>(QStringLiteral("board")); }
-    QComboBox* list() const { return window->findChild<QComboBox*>(QStringLiteral("cbocpu")); }
-    QImage image() const { return board()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-};
+using Fixture = ShownWindow;
 
 QRgb at(const QImage& image, QPointF p)
 {
@@ -54,14 +43,6 @@ QRgb at(const QImage& image, QPointF p)
 QString hex(QRgb c)
 {
     return QStringLiteral("#%1").arg(c & 0xFFFFFF, 6, 16, QLatin1Char('0'));
-}
-
-QString tooltipAt(QWidget* board, QPointF pos)
-{
-    QToolTip::hideText();
-    QHelpEvent help(QEvent::ToolTip, pos.toPoint(), board->mapToGlobal(pos.toPoint()));
-    QCoreApplication::sendEvent(board, &help);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 int countNear(const QImage& image, const QRect& area, QRgb colour, int tolerance)
@@ -344,20 +325,10 @@ void TestBoard::drawingUnchangedByChoices()
 {
     // Apart from the 34 driven pin marks, not one pixel of the board moves or changes.
     Fixture f;
-    const auto masked = [](QImage image) {
-        QPainter p(&image);
-        for (const char* name : boardpoints::kDriven) {
-            const boardpoints::Mark& m = *boardpoints::mark(QString::fromLatin1(name));
-            p.fillRect(QRectF(px(m.left, m.top), px(m.left + m.size, m.top + m.size))
-                           .adjusted(-1, -1, 1, 1),
-                       Qt::magenta);
-        }
-        return image;
-    };
-    const QImage start = masked(f.image());
+    const QImage start = withoutDrivenMarks(f.image());
     for (int entry = 0; entry < 31; ++entry) {
         f.list()->setCurrentIndex(entry);
-        QVERIFY2(masked(f.image()) == start, qPrintable(QStringLiteral("entry %1").arg(entry)));
+        QVERIFY2(withoutDrivenMarks(f.image()) == start, qPrintable(QStringLiteral("entry %1").arg(entry)));
     }
 }
 

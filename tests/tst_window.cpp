@@ -1,7 +1,6 @@
 // The real window, offscreen: start-up, choices, keys, tooltips and the drawn pin marks.
 
-#include "boardpoints.h"
-#include "orvexwindow.h"
+#include "shownwindow.h"
 
 #include "jumpers.h"
 
@@ -32,21 +31,7 @@ const QString kSetting7 = QStringLiteral("OCC OCC OCC OO OO OOCCCCOOCC OO CCO CC
 const QString kSetting13 = QStringLiteral("OCC CCO OCC CC OO OOCCOOOOOO OO CCO OOCCCC");
 const QString kSetting1 = QStringLiteral("OCC CCO OCC OO OO OOCCCCOOCC OO CCO CCCCOO");
 
-struct Shown {
-    std::unique_ptr<OrvexWindow> window = std::make_unique<OrvexWindow>();
-    Shown()
-    {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    QComboBox* list() const { return window->findChild<QComboBox*>(QStringLiteral("cbocpu")); }
-    QPushButton* button(const char* name) const
-    {
-        return window->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    QWidget* board() const { return window->findChild<QWidget*>(QStringLiteral("board")); }
-    QImage picture() const { return window->grab().toImage(); }
-};
+using Shown = ShownWindow;
 
 QRgb colourAt(const QImage& image, QPointF p)
 {
@@ -74,15 +59,6 @@ QString checkFixed(const QImage& image)
         if (colourAt(image, centre(f.name)) != f.colour)
             return QLatin1String(f.name);
     return {};
-}
-
-// Rests the pointer on `pos` (design pixels) and returns the tooltip text shown, if any.
-QString tooltipAt(QWidget* board, QPointF pos)
-{
-    QToolTip::hideText();
-    QHelpEvent help(QEvent::ToolTip, pos.toPoint(), board->mapToGlobal(pos.toPoint()));
-    QCoreApplication::sendEvent(board, &help);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 } // namespace
@@ -460,18 +436,7 @@ void TestWindow::stress()
     // Thousands of choices by code and by key, then the marks are exactly the last one's and
     // nothing else of the board has moved.
     Shown s;
-    const auto masked = [](QImage image) {
-        QPainter p(&image);
-        for (const char* name : kDriven) {
-            const Mark& m = *mark(QString::fromLatin1(name));
-            p.fillRect(QRectF(QPointF(m.left, m.top) / 15.0,
-                              QPointF(m.left + m.size, m.top + m.size) / 15.0)
-                           .adjusted(-1, -1, 1, 1),
-                       Qt::magenta);
-        }
-        return image;
-    };
-    const QImage start = masked(s.board()->grab().toImage());
+    const QImage start = withoutDrivenMarks(s.image());
     QRandomGenerator random(1997);
     const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home,
                             Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
@@ -491,10 +456,10 @@ void TestWindow::stress()
     QString row;
     for (PinState p : states)
         row += p == PinState::Closed ? QLatin1Char('C') : QLatin1Char('O');
-    const QImage image = s.board()->grab().toImage();
+    const QImage image = s.image();
     QCOMPARE(checkDriven(image, row), QString());
     QCOMPARE(checkFixed(image), QString());
-    QVERIFY(masked(image) == start);
+    QVERIFY(withoutDrivenMarks(image) == start);
 }
 
 namespace {
