@@ -11,20 +11,7 @@
 
 namespace orvex {
 
-int twipsToPixel(int twips)
-{
-    return int(std::lround(twips / kTwipsPerPixel));
-}
-
 namespace {
-
-QRectF shapeBox(const Element& e)
-{
-    const int left = twipsToPixel(e.left);
-    const int top = twipsToPixel(e.top);
-    return QRectF(left, top, twipsToPixel(e.left + e.width) - left,
-                  twipsToPixel(e.top + e.height) - top);
-}
 
 // Corner radius of the legend box, in design pixels.
 constexpr double kRoundedCorner = 8.0;
@@ -71,7 +58,7 @@ Board::Board()
             break;
         }
         default:
-            m_bounds[i] = shapeBox(e);
+            m_bounds[i] = twipsBox(e.left, e.top, e.width, e.height);
             break;
         }
     }
@@ -172,8 +159,10 @@ void Board::paintElement(QPainter& painter, const QPalette& palette, std::size_t
             painter.fillRect(box, resolve(e.fill, palette));
         painter.setFont(boardFont(e.font));
         painter.setPen(resolve(e.text, palette));
-        // The box is the caption's own size, so left and centred captions start at its left.
-        painter.drawStaticText(box.topLeft(), m_captions[index]);
+        const QStaticText& caption = m_captions[index];
+        const double indent =
+            e.align == Align::Centre ? (box.width() - caption.size().width()) / 2 : 0.0;
+        painter.drawStaticText(box.topLeft() + QPointF(indent, 0), caption);
         break;
     }
     case ElementKind::Picture:

@@ -56,7 +56,4 @@ private:
     std::array<QStaticText, kElementCount> m_captions; ///< laid out once, for labels only
 };
 
-/// Integer design pixel of a twips coordinate: the one place twips become pixels.
-int twipsToPixel(int twips);
-
 } // namespace orvex

@@ -32,10 +32,7 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 void place(QWidget* w, const ControlPlace& p)
 {
-    const int left = twipsToPixel(p.left);
-    const int top = twipsToPixel(p.top);
-    w->setGeometry(left, top, twipsToPixel(p.left + p.width) - left,
-                   twipsToPixel(p.top + p.height) - top);
+    w->setGeometry(twipsBox(p.left, p.top, p.width, p.height));
 }
 
 QPushButton* makeButton(const QString& text, const ControlPlace& p, QWidget* parent)

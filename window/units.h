@@ -6,7 +6,7 @@
 
 #include <QColor>
 #include <QPalette>
-#include <QRectF>
+#include <QRect>
 
 namespace orvex {
 
@@ -21,11 +21,21 @@ inline constexpr int kAreaHeight = 459;
 static_assert(kAreaWidth * kTwipsPerPixel == kAreaWidthTwips);
 static_assert(kAreaHeight * kTwipsPerPixel == kAreaHeightTwips);
 
-constexpr double px(int twips) { return twips / kTwipsPerPixel; }
-
-inline QRectF pxRect(int left, int top, int width, int height)
+/// The design pixel a twips coordinate falls on, rounded to the nearest: the one place twips
+/// become pixels. Rounding each edge (not the width) keeps neighbours that share an outline
+/// sharing one pixel.
+constexpr int twipsToPixel(int twips)
 {
-    return {px(left), px(top), px(width), px(height)};
+    return twips >= 0 ? (2 * twips + int(kTwipsPerPixel)) / (2 * int(kTwipsPerPixel))
+                      : -twipsToPixel(-twips);
+}
+
+/// A box given in twips (left, top, width, height) in whole design pixels.
+inline QRect twipsBox(int left, int top, int width, int height)
+{
+    const int x = twipsToPixel(left);
+    const int y = twipsToPixel(top);
+    return QRect(x, y, twipsToPixel(left + width) - x, twipsToPixel(top + height) - y);
 }
 
 /// 0xBBGGRR: red in the low byte, so 0x0000FF is red and 0x008080 olive.
