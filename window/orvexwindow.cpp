@@ -175,12 +175,16 @@ void OrvexWindow::cmdexit_Click()
 void OrvexWindow::paintPicture(QPainter& painter)
 {
     m_board.paint(painter, m_view->palette());
+    // The style paints the list and the buttons through pixmaps at the device's resolution,
+    // which on a 1200-dpi page are megabytes each. Four times the screen's is sharp on paper.
+    constexpr qreal kControlScale = 4.0;
     for (QWidget* control : {static_cast<QWidget*>(m_cbocpu), static_cast<QWidget*>(m_cmdprint),
                              static_cast<QWidget*>(m_cmdexit)}) {
-        painter.save();
-        painter.translate(control->pos());
-        control->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-        painter.restore();
+        QImage image(control->size() * kControlScale, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(kControlScale);
+        image.fill(Qt::transparent);
+        control->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        painter.drawImage(QRectF(control->geometry()), image);
     }
 }
 
