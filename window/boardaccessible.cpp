@@ -53,14 +53,17 @@ QString joinWords(const QStringList& items)
            + QStringLiteral(" and ") + items.constLast();
 }
 
-// Help captions in the board's stacking order.
-std::vector<std::size_t> helpCaptions()
+// Help captions in the board's stacking order; the table is constant, so find them once.
+const std::vector<std::size_t>& helpCaptions()
 {
-    std::vector<std::size_t> out;
-    for (std::size_t i = 0; i < kElementCount; ++i)
-        if (kElements[i].kind == ElementKind::Label && !kElements[i].tooltip.empty())
-            out.push_back(i);
-    return out;
+    static const std::vector<std::size_t> captions = [] {
+        std::vector<std::size_t> out;
+        for (std::size_t i = 0; i < kElementCount; ++i)
+            if (kElements[i].kind == ElementKind::Label && !kElements[i].tooltip.empty())
+                out.push_back(i);
+        return out;
+    }();
+    return captions;
 }
 
 QString latin1(std::string_view s)
